@@ -1,0 +1,238 @@
+#include "harness.h"
+
+#include <gtest/gtest.h>
+#include <stdio.h>
+
+#include "entry_class.h"
+
+namespace e2e {
+
+std::string SelfDir() {
+  char path[MAX_PATH * 4];
+  const DWORD n = GetModuleFileNameA(nullptr, path, sizeof(path));
+  std::string self(path, n);
+  return self.substr(0, self.rfind('\\'));
+}
+
+std::string BuiltLauncher() { return SelfDir() + "\\plovik.exe"; }
+std::string BuiltStandin() { return SelfDir() + "\\java_standin.exe"; }
+
+void MakeDirs(const std::string& path) {
+  for (size_t at = path.find('\\', 3); at != std::string::npos; at = path.find('\\', at + 1)) {
+    CreateDirectoryA(path.substr(0, at).c_str(), nullptr);
+  }
+  CreateDirectoryA(path.c_str(), nullptr);
+  ASSERT_NE(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES) << path;
+}
+
+void RemoveTree(const std::string& path) {
+  WIN32_FIND_DATAA found;
+  HANDLE h = FindFirstFileA((path + "\\*").c_str(), &found);
+  if (h != INVALID_HANDLE_VALUE) {
+    do {
+      const std::string name = found.cFileName;
+      if (name == "." || name == "..") continue;
+      const std::string child = path + "\\" + name;
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        RemoveTree(child);
+      } else {
+        SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA(child.c_str());
+      }
+    } while (FindNextFileA(h, &found));
+    FindClose(h);
+  }
+  RemoveDirectoryA(path.c_str());
+}
+
+void CopyOrFail(const std::string& from, const std::string& to) {
+  ASSERT_TRUE(CopyFileA(from.c_str(), to.c_str(), FALSE))
+      << from << " -> " << to << " error " << GetLastError();
+}
+
+Installation Install(const std::string& dir, Runtime runtime, const std::string& name) {
+  Installation inst;
+  inst.dir = dir;
+  inst.launcher = dir + "\\" + name;
+  inst.runtime = dir + "\\..\\jre\\bin\\java.exe";
+  const size_t cut = dir.rfind('\\');
+  const std::string bin = (cut == std::string::npos ? dir : dir.substr(0, cut)) + "\\jre\\bin";
+  inst.record = bin + "\\record";
+  MakeDirs(dir);
+  CopyOrFail(BuiltLauncher(), inst.launcher);
+  if (runtime == Runtime::Standin) {
+    MakeDirs(bin);
+    CopyOrFail(BuiltStandin(), bin + "\\java.exe");
+  } else if (runtime == Runtime::Directory) {
+    MakeDirs(bin + "\\java.exe");
+  }
+  return inst;
+}
+
+std::string FixedPart(const std::string& dir) {
+  return "\"" + dir + "\\..\\jre\\bin\\java.exe\" -splash:\"" + dir +
+         "\\plovik_splash.png\" -classpath \"" + dir +
+         "\\plovik.jar\"  -Dtrelvo.bin.name=plovik.exe -Dtrelvo.bin.location=\"" + dir +
+         "\\plovik.exe\" -Xbootclasspath/a:\"" + dir + "\\plovik.jar\" " PLOVIK_ENTRY_CLASS;
+}
+
+std::string Quoted(const std::string& exe, const std::string& tail) {
+  return "\"" + exe + "\"" + (tail.empty() ? "" : " " + tail);
+}
+
+namespace {
+
+struct BoxSearch {
+  DWORD pid;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectBox(HWND window, LPARAM param) {
+  BoxSearch* search = reinterpret_cast<BoxSearch*>(param);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  char cls[64] = "";
+  GetClassNameA(window, cls, sizeof(cls));
+  if (pid == search->pid && strcmp(cls, "#32770") == 0 && IsWindowVisible(window)) {
+    search->found.push_back(window);
+  }
+  return TRUE;
+}
+
+std::string WindowText(HWND window) {
+  std::vector<char> text(GetWindowTextLengthA(window) + 2);
+  GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
+  return text.data();
+}
+
+void Drain(HANDLE pipe, std::string& into) {
+  DWORD available = 0;
+  while (PeekNamedPipe(pipe, nullptr, 0, nullptr, &available, nullptr) && available > 0) {
+    char chunk[4096];
+    DWORD got = 0;
+    if (!ReadFile(pipe, chunk, sizeof(chunk), &got, nullptr) || got == 0) break;
+    into.append(chunk, got);
+  }
+}
+
+// A message box's text stands in its static control, whose id is 0xFFFF.
+const int kBoxTextId = 0xFFFF;
+const DWORD kTimeLimitMs = 60000;
+
+}  // namespace
+
+Outcome RunLauncher(const Launch& launch) {
+  Outcome outcome;
+  SECURITY_ATTRIBUTES inheritable = {sizeof(inheritable), nullptr, TRUE};
+  HANDLE readEnd = nullptr, writeEnd = nullptr;
+  STARTUPINFOA si;
+  memset(&si, 0, sizeof(si));
+  si.cb = sizeof(si);
+  if (launch.pipeOutput) {
+    EXPECT_TRUE(CreatePipe(&readEnd, &writeEnd, &inheritable, 1 << 16));
+    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdOutput = writeEnd;
+    si.hStdError = writeEnd;
+  }
+  PROCESS_INFORMATION pi;
+  memset(&pi, 0, sizeof(pi));
+  std::vector<char> commandLine(launch.commandLine.begin(), launch.commandLine.end());
+  commandLine.push_back('\0');
+  outcome.started = CreateProcessA(
+      nullptr, commandLine.data(), nullptr, nullptr,
+      (launch.pipeOutput || launch.inheritHandles) ? TRUE : FALSE, launch.creationFlags, nullptr,
+      launch.currentDir.empty() ? nullptr : launch.currentDir.c_str(), &si, &pi);
+  if (writeEnd != nullptr) CloseHandle(writeEnd);
+  EXPECT_TRUE(outcome.started) << launch.commandLine << " error " << GetLastError();
+  if (!outcome.started) {
+    if (readEnd != nullptr) CloseHandle(readEnd);
+    return outcome;
+  }
+
+  const DWORD begin = GetTickCount();
+  std::vector<HWND> closing;
+  while (WaitForSingleObject(pi.hProcess, 20) == WAIT_TIMEOUT) {
+    if (readEnd != nullptr) Drain(readEnd, outcome.output);
+    if (GetTickCount() - begin > kTimeLimitMs) {
+      TerminateProcess(pi.hProcess, 99);
+      ADD_FAILURE() << "launcher still running after " << kTimeLimitMs << " ms: "
+                    << launch.commandLine;
+      break;
+    }
+    BoxSearch search = {pi.dwProcessId, {}};
+    EnumWindows(CollectBox, reinterpret_cast<LPARAM>(&search));
+    for (HWND box : search.found) {
+      bool seen = false;
+      for (HWND c : closing) seen = seen || (c == box && IsWindow(c));
+      if (seen) continue;
+      Box b;
+      b.caption = WindowText(box);
+      std::vector<char> text(1 << 15);
+      GetDlgItemTextA(box, kBoxTextId, text.data(), static_cast<int>(text.size()));
+      b.text = text.data();
+      if (launch.onBox) launch.onBox(b, pi.dwProcessId);
+      outcome.boxes.push_back(b);
+      closing.push_back(box);
+      PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    }
+  }
+  outcome.finished = WaitForSingleObject(pi.hProcess, 0) == WAIT_OBJECT_0;
+  GetExitCodeProcess(pi.hProcess, &outcome.exitCode);
+  if (readEnd != nullptr) {
+    char chunk[4096];
+    DWORD got = 0;
+    while (ReadFile(readEnd, chunk, sizeof(chunk), &got, nullptr) && got > 0) {
+      outcome.output.append(chunk, got);
+    }
+    CloseHandle(readEnd);
+  }
+  CloseHandle(pi.hThread);
+  CloseHandle(pi.hProcess);
+  return outcome;
+}
+
+std::string Record::Get(const std::string& key) const {
+  for (const auto& f : fields) {
+    if (f.first == key) return f.second;
+  }
+  return "";
+}
+
+std::vector<std::string> Record::All(const std::string& key) const {
+  std::vector<std::string> values;
+  for (const auto& f : fields) {
+    if (f.first == key) values.push_back(f.second);
+  }
+  return values;
+}
+
+Record ReadRecord(const std::string& path) {
+  Record record;
+  FILE* f = fopen(path.c_str(), "rb");
+  if (f == nullptr) return record;
+  std::string text;
+  char chunk[4096];
+  size_t got;
+  while ((got = fread(chunk, 1, sizeof(chunk), f)) > 0) text.append(chunk, got);
+  fclose(f);
+  record.present = true;
+  size_t at = 0;
+  while (at < text.size()) {
+    const size_t space = text.find(' ', at);
+    const size_t colon = text.find(':', space);
+    if (space == std::string::npos || colon == std::string::npos) break;
+    const size_t len = strtoul(text.substr(space + 1, colon - space - 1).c_str(), nullptr, 10);
+    record.fields.emplace_back(text.substr(at, space - at), text.substr(colon + 1, len));
+    at = colon + 1 + len + 1;
+  }
+  return record;
+}
+
+bool FileExists(const std::string& path) {
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void SetEnv(const char* name, const char* value) { SetEnvironmentVariableA(name, value); }
+
+}  // namespace e2e
