@@ -6,8 +6,7 @@
 bool CutToInstallationDirectory(char (&cwd)[kCwdSize], unsigned long fetched) {
   cwd[kCwdSize - 1] = '\0';
   // A result of the full size means the path was cut short to fit.
-  char* lastBackslash =
-      (fetched > 0 && fetched < kCwdSize) ? strrchr(cwd, '\\') : nullptr;
+  char* lastBackslash = (fetched > 0 && fetched < kCwdSize) ? strrchr(cwd, '\\') : nullptr;
   if (lastBackslash == nullptr) {
     cwd[0] = '\0';
     return false;

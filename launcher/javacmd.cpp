@@ -3,9 +3,8 @@
 #include <stdio.h>
 #include <string.h>
 
-bool ComposeJavaCommandLine(char (&cmd)[kJavaCmdSize], const char* javaexec,
-                            const char* cwd, int argc, char* const* argv,
-                            int plovik_verbose) {
+bool ComposeJavaCommandLine(char (&cmd)[kJavaCmdSize], const char* javaexec, const char* cwd,
+                            int argc, char* const* argv, int plovik_verbose) {
   cmd[0] = '\0';
   const size_t javaexecLen = strlen(javaexec);
   const size_t cwdLen = strlen(cwd);

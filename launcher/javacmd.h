@@ -20,8 +20,7 @@ constexpr size_t kFixedTextLen = sizeof(kJavaTemplate) - 1 - 2 * kTemplateFields
 static_assert(kFixedTextLen == 155 + kEntryClassLen,
               "the template's own text is 155 characters and the entry class");
 
-constexpr size_t kMaxFixedPartLen =
-    kFixedTextLen + kMaxRuntimePathLen + 4 * kMaxInstallDirLen;
+constexpr size_t kMaxFixedPartLen = kFixedTextLen + kMaxRuntimePathLen + 4 * kMaxInstallDirLen;
 
 // Each passed entry adds a space and its text. The entries of a copy with k
 // spaces hold its length minus k characters in k + 1 entries (or all of them
@@ -40,8 +39,7 @@ static_assert(kJavaCmdSize - 1 <= 32767, "the line fits CreateProcessA");
 // more), and so is the entry at the switch position; every other entry
 // follows after one space. Returns false, with cmd emptied, for inputs beyond
 // the limits above, for which the line might not fit.
-bool ComposeJavaCommandLine(char (&cmd)[kJavaCmdSize], const char* javaexec,
-                            const char* cwd, int argc, char* const* argv,
-                            int plovik_verbose);
+bool ComposeJavaCommandLine(char (&cmd)[kJavaCmdSize], const char* javaexec, const char* cwd,
+                            int argc, char* const* argv, int plovik_verbose);
 
 #endif

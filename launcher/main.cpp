@@ -1,9 +1,9 @@
 // plovik.exe: starts the private Java runtime installed beside the
 // launcher's directory with the product's jar, splash image and entry class.
-#include <windows.h>
 #include <shlwapi.h>
 #include <stdio.h>
 #include <string.h>
+#include <windows.h>
 
 #include "argtable.h"
 #include "installdir.h"
@@ -22,8 +22,7 @@ static int ReportMissingRuntime(int plovik_verbose) {
   return -1;
 }
 
-int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInst, LPSTR lpCmdLine,
-                   int nShowCmd) {
+int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInst, LPSTR lpCmdLine, int nShowCmd) {
   (void)hInstance;
   (void)hPrevInst;
   (void)nShowCmd;
@@ -42,8 +41,7 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInst, LPSTR lpCmdLine,
   memset(cwd, 0, sizeof(cwd));
 
   const DWORD fetched = GetModuleFileNameA(nullptr, cwd, kCwdSize);
-  if (!CutToInstallationDirectory(cwd, fetched) ||
-      !FormRuntimePath(javaexec, cwd)) {
+  if (!CutToInstallationDirectory(cwd, fetched) || !FormRuntimePath(javaexec, cwd)) {
     return ReportMissingRuntime(plovik_verbose);
   }
   if (plovik_verbose >= 0) {
@@ -54,8 +52,7 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInst, LPSTR lpCmdLine,
     return ReportMissingRuntime(plovik_verbose);
   }
 
-  if (!ComposeJavaCommandLine(cmd, javaexec, cwd, argc, argv,
-                              plovik_verbose)) {
+  if (!ComposeJavaCommandLine(cmd, javaexec, cwd, argc, argv, plovik_verbose)) {
     // Cannot happen with the sizes above; refuse rather than start a
     // different line.
     MessageBoxA(nullptr, "Java command line too long", "Error", MB_ICONERROR);
@@ -72,9 +69,8 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInst, LPSTR lpCmdLine,
   PROCESS_INFORMATION pi;
   memset(&pi, 0, sizeof(pi));
 
-  if (!CreateProcessA(nullptr, cmd, nullptr, nullptr, FALSE,
-                      CREATE_NO_WINDOW | DETACHED_PROCESS, nullptr, nullptr,
-                      &si, &pi)) {
+  if (!CreateProcessA(nullptr, cmd, nullptr, nullptr, FALSE, CREATE_NO_WINDOW | DETACHED_PROCESS,
+                      nullptr, nullptr, &si, &pi)) {
     const DWORD error = GetLastError();
     printf("CreateProcess failed (%lu).\n", error);
     MessageBoxA(nullptr, cmd, "Info", MB_ICONINFORMATION);

@@ -156,8 +156,8 @@ Outcome RunLauncher(const Launch& launch) {
     if (readEnd != nullptr) Drain(readEnd, outcome.output);
     if (GetTickCount() - begin > kTimeLimitMs) {
       TerminateProcess(pi.hProcess, 99);
-      ADD_FAILURE() << "launcher still running after " << kTimeLimitMs << " ms: "
-                    << launch.commandLine;
+      ADD_FAILURE() << "launcher still running after " << kTimeLimitMs
+                    << " ms: " << launch.commandLine;
       break;
     }
     BoxSearch search = {pi.dwProcessId, {}};

@@ -47,7 +47,7 @@ struct Box {
 
 struct Launch {
   std::string commandLine;
-  std::string currentDir;       // empty: the test program's own
+  std::string currentDir;  // empty: the test program's own
   DWORD creationFlags = 0;
   bool pipeOutput = true;       // hand the launcher a pipe as standard output
   bool inheritHandles = false;  // also hand it every inheritable handle

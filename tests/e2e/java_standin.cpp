@@ -2,9 +2,9 @@
 // records how it was started into record beside itself, lingers for
 // PLOVIK_TEST_LINGER_MS milliseconds if that is set, and then notes that it
 // ended. Each field is "key length:value\n", so any byte can be recorded.
-#include <windows.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <windows.h>
 
 #include <string>
 
@@ -28,10 +28,14 @@ std::string Env(const char* name) {
 const char* FileType(HANDLE h) {
   if (h == nullptr || h == INVALID_HANDLE_VALUE) return "none";
   switch (GetFileType(h)) {
-    case FILE_TYPE_DISK: return "disk";
-    case FILE_TYPE_CHAR: return "char";
-    case FILE_TYPE_PIPE: return "pipe";
-    default: return "unknown";
+    case FILE_TYPE_DISK:
+      return "disk";
+    case FILE_TYPE_CHAR:
+      return "char";
+    case FILE_TYPE_PIPE:
+      return "pipe";
+    default:
+      return "unknown";
   }
 }
 

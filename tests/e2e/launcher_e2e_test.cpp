@@ -210,17 +210,16 @@ TEST_F(LauncherTest, RuntimeParsesOneArgumentPerPathWithSpaces) {
   const Installation inst = Install(base_ + "\\My App Dir", Runtime::Standin);
   const Outcome out = Start(inst, "\"my file.txt\" -Jx plain");
   ASSERT_TRUE(out.finished);
-  const std::vector<std::string> expected = {
-      inst.dir + "\\..\\jre\\bin\\java.exe",
-      "-splash:" + inst.dir + "\\plovik_splash.png",
-      "-classpath",
-      inst.dir + "\\plovik.jar",
-      "-Dtrelvo.bin.name=plovik.exe",
-      "-Dtrelvo.bin.location=" + inst.dir + "\\plovik.exe",
-      "-Xbootclasspath/a:" + inst.dir + "\\plovik.jar",
-      PLOVIK_ENTRY_CLASS,
-      "my file.txt",
-      "plain"};
+  const std::vector<std::string> expected = {inst.dir + "\\..\\jre\\bin\\java.exe",
+                                             "-splash:" + inst.dir + "\\plovik_splash.png",
+                                             "-classpath",
+                                             inst.dir + "\\plovik.jar",
+                                             "-Dtrelvo.bin.name=plovik.exe",
+                                             "-Dtrelvo.bin.location=" + inst.dir + "\\plovik.exe",
+                                             "-Xbootclasspath/a:" + inst.dir + "\\plovik.jar",
+                                             PLOVIK_ENTRY_CLASS,
+                                             "my file.txt",
+                                             "plain"};
   EXPECT_EQ(ReadRecord(inst.record).All("arg"), expected);
 }
 

@@ -1,13 +1,13 @@
 // The argument table: the tail split at every single space, at most 32
 // entries, at most 2047 characters copied.
+#include "argtable.h"
+
 #include <gtest/gtest.h>
 #include <string.h>
 
 #include <random>
 #include <string>
 #include <vector>
-
-#include "argtable.h"
 
 namespace {
 
@@ -99,7 +99,12 @@ std::vector<SplitCase> SplitCases() {
       {"LeadingSpace", " a", {"", "a"}},
       {"SpaceAlone", " ", {"", ""}},
       {"TabIsOrdinary", "a\tb", {"a\tb"}},
-      {"ControlCharactersAreOrdinary", "a\r\n\x01" "b c", {"a\r\n\x01" "b", "c"}},
+      {"ControlCharactersAreOrdinary",
+       "a\r\n\x01"
+       "b c",
+       {"a\r\n\x01"
+        "b",
+        "c"}},
       {"QuotesAreOrdinary", "\"my file.txt\"", {"\"my", "file.txt\""}},
       {"BackslashesAreOrdinary", "C:\\a\\ b\\\\", {"C:\\a\\", "b\\\\"}},
       {"HighBytesAreOrdinary", "caf\xe9 \xff\x80", {"caf\xe9", "\xff\x80"}},
@@ -117,7 +122,8 @@ std::vector<SplitCase> SplitCases() {
       {"TailOf2047IsCopiedWhole", std::string(2047, 'a'), {std::string(2047, 'a')}},
       {"TailOf2048IsCut", std::string(2048, 'a'), {std::string(2047, 'a')}},
       {"CutRightAfterASpace", std::string(2046, 'a') + " bcd", {std::string(2046, 'a'), ""}},
-      {"CutInsideAToken", std::string(2040, 'a') + " " + std::string(10, 'b'),
+      {"CutInsideAToken",
+       std::string(2040, 'a') + " " + std::string(10, 'b'),
        {std::string(2040, 'a'), std::string(6, 'b')}},
   };
 }

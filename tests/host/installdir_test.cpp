@@ -1,10 +1,10 @@
 // Installation directory and runtime path, derived from the module path.
+#include "installdir.h"
+
 #include <gtest/gtest.h>
 #include <string.h>
 
 #include <string>
-
-#include "installdir.h"
 
 namespace {
 
@@ -20,7 +20,8 @@ Located Locate(const std::string& modulePath, long fetched = -1) {
   char cwd[kCwdSize];
   memset(cwd, 0, sizeof(cwd));
   memcpy(cwd, modulePath.data(), std::min(modulePath.size(), kCwdSize));
-  const unsigned long result = fetched < 0 ? modulePath.size() : static_cast<unsigned long>(fetched);
+  const unsigned long result =
+      fetched < 0 ? modulePath.size() : static_cast<unsigned long>(fetched);
   char javaexec[kJavaExecSize];
   memset(javaexec, 0, sizeof(javaexec));
   const bool ok = CutToInstallationDirectory(cwd, result) && FormRuntimePath(javaexec, cwd);

@@ -1,4 +1,6 @@
 // The Java command line: the fixed part, then the entries that are passed.
+#include "javacmd.h"
+
 #include <gtest/gtest.h>
 #include <string.h>
 
@@ -7,7 +9,6 @@
 #include <vector>
 
 #include "argtable.h"
-#include "javacmd.h"
 
 namespace {
 
@@ -15,14 +16,14 @@ const char kDir[] = "C:\\Apps\\Suite\\bin";
 const char kRuntime[] = "C:\\Apps\\Suite\\bin\\..\\jre\\bin\\java.exe";
 
 // The fixed part for kDir, written out by hand.
-const std::string kFixed =
-    std::string("\"C:\\Apps\\Suite\\bin\\..\\jre\\bin\\java.exe\""
-                " -splash:\"C:\\Apps\\Suite\\bin\\plovik_splash.png\""
-                " -classpath \"C:\\Apps\\Suite\\bin\\plovik.jar\""
-                "  -Dtrelvo.bin.name=plovik.exe"
-                " -Dtrelvo.bin.location=\"C:\\Apps\\Suite\\bin\\plovik.exe\""
-                " -Xbootclasspath/a:\"C:\\Apps\\Suite\\bin\\plovik.jar\" ") +
-    PLOVIK_ENTRY_CLASS;
+const std::string kFixed = std::string(
+                               "\"C:\\Apps\\Suite\\bin\\..\\jre\\bin\\java.exe\""
+                               " -splash:\"C:\\Apps\\Suite\\bin\\plovik_splash.png\""
+                               " -classpath \"C:\\Apps\\Suite\\bin\\plovik.jar\""
+                               "  -Dtrelvo.bin.name=plovik.exe"
+                               " -Dtrelvo.bin.location=\"C:\\Apps\\Suite\\bin\\plovik.exe\""
+                               " -Xbootclasspath/a:\"C:\\Apps\\Suite\\bin\\plovik.jar\" ") +
+                           PLOVIK_ENTRY_CLASS;
 
 struct Composed {
   bool ok;
@@ -30,8 +31,8 @@ struct Composed {
   std::string printed;
 };
 
-Composed Compose(const std::string& tail, int plovik_verbose = -1,
-                 const char* javaexec = kRuntime, const char* cwd = kDir) {
+Composed Compose(const std::string& tail, int plovik_verbose = -1, const char* javaexec = kRuntime,
+                 const char* cwd = kDir) {
   char cmdLine[kCmdLineSize];
   char* argv[kMaxArgs];
   const int argc = FillArgumentTable(tail.c_str(), cmdLine, argv);
@@ -77,12 +78,9 @@ std::string Tokens(int from, int to) {
 INSTANTIATE_TEST_SUITE_P(
     Tails, PassThroughTest,
     testing::Values(
-        PassCase{"OneEntry", "report.txt", " report.txt"},
-        PassCase{"DashJAlone", "-J", ""},
-        PassCase{"DashJOption", "-Jx", ""},
-        PassCase{"DashJWithValue", "-J-Xmx512m", ""},
-        PassCase{"LowerCaseJ", "-jx", " -jx"},
-        PassCase{"HyphenAlone", "-", " -"},
+        PassCase{"OneEntry", "report.txt", " report.txt"}, PassCase{"DashJAlone", "-J", ""},
+        PassCase{"DashJOption", "-Jx", ""}, PassCase{"DashJWithValue", "-J-Xmx512m", ""},
+        PassCase{"LowerCaseJ", "-jx", " -jx"}, PassCase{"HyphenAlone", "-", " -"},
         PassCase{"OnlyTheFirstTwoCount", "--J J x-J", " --J J x-J"},
         PassCase{"DroppedEntryTakesOneSpace", "a -Jx b", " a b"},
         PassCase{"AllDropped", "-Ja -Jb -Jc", ""},
@@ -102,14 +100,13 @@ TEST(JavaCommandLine, InstallationDirectoryWithSpacesStaysQuoted) {
   const char runtime[] = "C:\\Program Files\\My App\\..\\jre\\bin\\java.exe";
   const Composed got = Compose("", -1, runtime, dir);
   ASSERT_TRUE(got.ok);
-  EXPECT_EQ(got.line,
-            std::string("\"C:\\Program Files\\My App\\..\\jre\\bin\\java.exe\""
-                        " -splash:\"C:\\Program Files\\My App\\plovik_splash.png\""
-                        " -classpath \"C:\\Program Files\\My App\\plovik.jar\""
-                        "  -Dtrelvo.bin.name=plovik.exe"
-                        " -Dtrelvo.bin.location=\"C:\\Program Files\\My App\\plovik.exe\""
-                        " -Xbootclasspath/a:\"C:\\Program Files\\My App\\plovik.jar\" ") +
-                PLOVIK_ENTRY_CLASS);
+  EXPECT_EQ(got.line, std::string("\"C:\\Program Files\\My App\\..\\jre\\bin\\java.exe\""
+                                  " -splash:\"C:\\Program Files\\My App\\plovik_splash.png\""
+                                  " -classpath \"C:\\Program Files\\My App\\plovik.jar\""
+                                  "  -Dtrelvo.bin.name=plovik.exe"
+                                  " -Dtrelvo.bin.location=\"C:\\Program Files\\My App\\plovik.exe\""
+                                  " -Xbootclasspath/a:\"C:\\Program Files\\My App\\plovik.jar\" ") +
+                          PLOVIK_ENTRY_CLASS);
 }
 
 // The length is 155 plus the entry class, the runtime path, four times the
