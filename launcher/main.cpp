@@ -1,16 +1,46 @@
 // plovik.exe: starts the private Java runtime installed beside the
 // launcher's directory with the product's jar, splash image and entry class.
+#include <windows.h>
+// The headers below need the declarations of windows.h.
+#include <fcntl.h>
+#include <io.h>
 #include <shlwapi.h>
+#include <stdint.h>
 #include <stdio.h>
 #include <string.h>
-#include <windows.h>
 
 #include "argtable.h"
 #include "installdir.h"
 #include "javacmd.h"
 #include "limits.h"
+#include "verbose.h"
 
 static_assert(sizeof(STARTUPINFOA) == 104, "STARTUPINFOA of 64-bit Windows");
+
+// Gives the launcher a console of its own (the first call creates it) and
+// binds standard output to it, unbuffered, so that each diagnostic is on the
+// console before any box that follows it.
+static void SetStdOutToNewConsole() {
+  int hConHandle;
+  long lStdHandle;
+  FILE* fp;
+
+  AllocConsole();
+  // Handles have 32 significant bits, so the narrowing keeps every value.
+  lStdHandle = static_cast<long>(reinterpret_cast<intptr_t>(GetStdHandle(STD_OUTPUT_HANDLE)));
+  hConHandle = _open_osfhandle(static_cast<intptr_t>(lStdHandle), _O_TEXT);
+  fp = _fdopen(hConHandle, "w");
+  if (fp == nullptr) {
+    return;  // no console and no standard output: leave stdout as it was
+  }
+  __iob_func()[1] = *fp;
+  setvbuf(&__iob_func()[1], nullptr, _IONBF, 0);
+}
+
+static void TurnVerboseOn() {
+  SetStdOutToNewConsole();
+  puts(kVerboseNotice);
+}
 
 // The one report for a runtime that is not there, or that cannot be looked
 // for because the launcher cannot tell where it is installed.
@@ -31,7 +61,7 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInst, LPSTR lpCmdLine, in
   char* argv[kMaxArgs];
   const int argc = FillArgumentTable(lpCmdLine, cmdLine, argv);
 
-  const int plovik_verbose = -1;
+  const int plovik_verbose = ScanForVerboseSwitch(argc, argv, TurnVerboseOn);
 
   char javaexec[kJavaExecSize];
   char cmd[kJavaCmdSize];

@@ -76,6 +76,23 @@ std::string FixedPart(const std::string& dir) {
          "\\plovik.exe\" -Xbootclasspath/a:\"" + dir + "\\plovik.jar\" " PLOVIK_ENTRY_CLASS;
 }
 
+DWORD StartError(const std::string& line) {
+  std::vector<char> copy(line.begin(), line.end());
+  copy.push_back('\0');
+  STARTUPINFOA si;
+  ZeroMemory(&si, sizeof(si));
+  si.cb = sizeof(si);
+  PROCESS_INFORMATION pi;
+  if (CreateProcessA(nullptr, copy.data(), nullptr, nullptr, FALSE,
+                     CREATE_NO_WINDOW | DETACHED_PROCESS, nullptr, nullptr, &si, &pi)) {
+    WaitForSingleObject(pi.hProcess, INFINITE);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    return 0;
+  }
+  return GetLastError();
+}
+
 std::string Quoted(const std::string& exe, const std::string& tail) {
   return "\"" + exe + "\"" + (tail.empty() ? "" : " " + tail);
 }
@@ -160,6 +177,7 @@ Outcome RunLauncher(const Launch& launch) {
                     << " ms: " << launch.commandLine;
       break;
     }
+    if (launch.onPoll) launch.onPoll(pi.dwProcessId);
     BoxSearch search = {pi.dwProcessId, {}};
     EnumWindows(CollectBox, reinterpret_cast<LPARAM>(&search));
     for (HWND box : search.found) {
@@ -190,6 +208,53 @@ Outcome RunLauncher(const Launch& launch) {
   CloseHandle(pi.hThread);
   CloseHandle(pi.hProcess);
   return outcome;
+}
+
+namespace {
+
+void TrimRight(std::string& row) {
+  while (!row.empty() && row.back() == ' ') row.pop_back();
+}
+
+}  // namespace
+
+Screen ReadConsoleOf(DWORD pid) {
+  Screen screen;
+  FreeConsole();
+  if (!AttachConsole(pid)) return screen;
+  screen.attached = true;
+  HANDLE out = CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+  CONSOLE_SCREEN_BUFFER_INFO info;
+  if (out != INVALID_HANDLE_VALUE && GetConsoleScreenBufferInfo(out, &info)) {
+    screen.width = info.dwSize.X;
+    for (SHORT y = 0; y <= info.dwCursorPosition.Y; ++y) {
+      std::string row(screen.width, ' ');
+      DWORD got = 0;
+      COORD at = {0, y};
+      ReadConsoleOutputCharacterA(out, &row[0], screen.width, at, &got);
+      row.resize(y == info.dwCursorPosition.Y ? info.dwCursorPosition.X : got);
+      TrimRight(row);
+      screen.rows.push_back(row);
+    }
+  }
+  if (out != INVALID_HANDLE_VALUE) CloseHandle(out);
+  FreeConsole();
+  return screen;
+}
+
+std::vector<std::string> Render(const std::string& text, int width) {
+  std::vector<std::string> rows(1);
+  for (char ch : text) {
+    if (ch == '\n') {
+      rows.emplace_back();
+      continue;
+    }
+    rows.back() += ch;
+    if (static_cast<int>(rows.back().size()) == width) rows.emplace_back();
+  }
+  for (std::string& row : rows) TrimRight(row);
+  return rows;
 }
 
 std::string Record::Get(const std::string& key) const {

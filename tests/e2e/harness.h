@@ -38,6 +38,10 @@ Installation Install(const std::string& dir, Runtime runtime,
 // the entry class.
 std::string FixedPart(const std::string& dir);
 
+// The error that CreateProcessA gives for starting `line` as the launcher
+// starts its child (0 if it started).
+DWORD StartError(const std::string& line);
+
 std::string Quoted(const std::string& exe, const std::string& tail);
 
 struct Box {
@@ -53,6 +57,8 @@ struct Launch {
   bool inheritHandles = false;  // also hand it every inheritable handle
   // Called while each box is up, before it is closed.
   std::function<void(const Box&, DWORD pid)> onBox;
+  // Called about every 20 ms while the launcher runs.
+  std::function<void(DWORD pid)> onPoll;
 };
 
 struct Outcome {
@@ -64,6 +70,21 @@ struct Outcome {
 };
 
 Outcome RunLauncher(const Launch& launch);
+
+// The text on the console of process `pid`, one string per row up to the
+// cursor, trailing blanks removed. The test program gives up its own console
+// to attach to that one.
+struct Screen {
+  bool attached = false;  // the process has a console
+  int width = 0;
+  std::vector<std::string> rows;
+};
+
+Screen ReadConsoleOf(DWORD pid);
+
+// How `text` stands on a console `width` columns wide, as ReadConsoleOf
+// gives it: a line feed starts a row, and so does a row that is full.
+std::vector<std::string> Render(const std::string& text, int width);
 
 struct Record {
   bool present = false;

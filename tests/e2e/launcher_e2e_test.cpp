@@ -8,53 +8,11 @@
 
 #include "entry_class.h"
 #include "harness.h"
+#include "launcher_fixture.h"
 
 using namespace e2e;
 
 namespace {
-
-const DWORD kMinusOne = 4294967295u;
-
-class LauncherTest : public testing::Test {
- protected:
-  void SetUp() override {
-    static int counter = 0;
-    char temp[MAX_PATH];
-    GetTempPathA(sizeof(temp), temp);
-    base_ = std::string(temp) + "pe2e-" + std::to_string(GetCurrentProcessId()) + "-" +
-            std::to_string(++counter);
-    MakeDirs(base_);
-    work_ = base_ + "\\work";
-    MakeDirs(work_);
-  }
-  void TearDown() override {
-    SetEnv("PLOVIK_TEST_LINGER_MS", nullptr);
-    SetEnv("PLOVIK_TEST_HANDLE", nullptr);
-    SetEnv("PLOVIK_TEST_ENV", nullptr);
-    RemoveTree(base_);
-  }
-
-  // A directory below base_ of exactly n characters.
-  std::string DirOfLength(size_t n) const {
-    std::string dir = base_ + "\\";
-    EXPECT_LT(dir.size() + 1, n);
-    while (dir.size() < n) {
-      const size_t segment = dir.size() - dir.rfind('\\') - 1;
-      dir += (segment == 40 && dir.size() + 1 < n) ? '\\' : 'd';
-    }
-    return dir;
-  }
-
-  Outcome Start(const Installation& inst, const std::string& tail) {
-    Launch launch;
-    launch.commandLine = Quoted(inst.launcher, tail);
-    launch.currentDir = work_;
-    return RunLauncher(launch);
-  }
-
-  std::string base_;
-  std::string work_;
-};
 
 TEST_F(LauncherTest, MissingRuntimeShowsErrorAndReturnsMinusOne) {
   const Installation inst = Install(base_ + "\\app", Runtime::Missing);
@@ -80,15 +38,8 @@ TEST_F(LauncherTest, RuntimeThatCannotStartIsReportedWithTheLine) {
   EXPECT_EQ(out.boxes[0].text, line);
 
   // The platform's own error for starting that line, as the launcher does.
-  std::vector<char> copy(line.begin(), line.end());
-  copy.push_back('\0');
-  STARTUPINFOA si;
-  ZeroMemory(&si, sizeof(si));
-  si.cb = sizeof(si);
-  PROCESS_INFORMATION pi;
-  ASSERT_FALSE(CreateProcessA(nullptr, copy.data(), nullptr, nullptr, FALSE,
-                              CREATE_NO_WINDOW | DETACHED_PROCESS, nullptr, nullptr, &si, &pi));
-  const DWORD error = GetLastError();
+  const DWORD error = StartError(line);
+  ASSERT_NE(error, 0u);
   EXPECT_EQ(out.output, "CreateProcess failed (" + std::to_string(error) + ").\r\n");
 }
 
