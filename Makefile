@@ -1,5 +1,5 @@
 # The two commands a newcomer needs:
-#   make demo   builds plovik.exe and shows it at work
+#   make demo   starts the sample Java side through plovik.exe under Wine
 #   make test   installs what is missing, builds and tests everything
 .PHONY: demo test deps host-test windows-test clean
 
@@ -22,10 +22,8 @@ windows-test:
 	cmake --build --preset windows
 	ctest --preset windows; status=$$?; $(WINE_ENV) stop; exit $$status
 
-demo: deps
-	cmake --preset windows
-	cmake --build --preset windows --target plovik
-	@echo "plovik.exe is at build/windows/plovik.exe"
+demo:
+	@tools/demo.sh
 
 clean:
 	-[ -x $(WINE_ENV) ] && $(WINE_ENV) stop

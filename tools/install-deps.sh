@@ -23,12 +23,11 @@ need binutils-mingw-w64-x86-64 has x86_64-w64-mingw32-objdump
 need wine has wine
 need wine64 test -x /usr/lib/wine/wine64
 need xvfb has Xvfb
-for extra in ${PLOVIK_EXTRA_DEPS:-}; do
-  case $extra in
-    java) need default-jdk-headless has javac ;;
-    *) echo "install-deps: unknown extra '$extra'" >&2; exit 2 ;;
-  esac
-done
+# The sample Java side: a JDK, with the runtime's X11 and splash screen
+# libraries that the headless packages leave out.
+need default-jdk has javac
+need default-jdk sh -c 'find /usr/lib/jvm -name libsplashscreen.so | grep -q .'
+need default-jdk sh -c 'find /usr/lib/jvm -name libawt_xawt.so | grep -q .'
 
 [ -z "$missing" ] && exit 0
 echo "install-deps: installing$missing"
