@@ -20,6 +20,6 @@ bool FormRuntimePath(char (&javaexec)[kJavaExecSize], const char* cwd) {
     javaexec[0] = '\0';
     return false;
   }
-  sprintf(javaexec, "%s%s", cwd, kRuntimeSuffix);
+  (void)sprintf(javaexec, "%s%s", cwd, kRuntimeSuffix);
   return true;
 }

@@ -13,8 +13,7 @@ bool ComposeJavaCommandLine(char (&cmd)[kJavaCmdSize], const char* javaexec, con
   }
 
   // Fits: both lengths are within what kMaxFixedPartLen allows for.
-  sprintf(cmd, kJavaTemplate, javaexec, cwd, cwd, cwd, cwd);
-  size_t len = kFixedTextLen + javaexecLen + 4 * cwdLen;
+  size_t len = static_cast<size_t>(sprintf(cmd, kJavaTemplate, javaexec, cwd, cwd, cwd, cwd));
 
   for (int i = 0; i < argc; ++i) {
     if (i == plovik_verbose) {

@@ -34,7 +34,7 @@ static void SetStdOutToNewConsole() {
     return;  // no console and no standard output: leave stdout as it was
   }
   __iob_func()[1] = *fp;
-  setvbuf(&__iob_func()[1], nullptr, _IONBF, 0);
+  (void)setvbuf(&__iob_func()[1], nullptr, _IONBF, 0);
 }
 
 static void TurnVerboseOn() {

@@ -23,6 +23,12 @@ need binutils-mingw-w64-x86-64 has x86_64-w64-mingw32-objdump
 need wine has wine
 need wine64 test -x /usr/lib/wine/wine64
 need xvfb has Xvfb
+# Fuzzing and static analysis.
+need clang has clang++
+need libclang-rt-14-dev sh -c 'find /usr/lib/llvm-* -name "libclang_rt.fuzzer-x86_64.a" | grep -q .'
+need clang-tidy has clang-tidy
+need clang-format has clang-format
+need cppcheck has cppcheck
 # The sample Java side: a JDK, with the runtime's X11 and splash screen
 # libraries that the headless packages leave out.
 need default-jdk has javac
