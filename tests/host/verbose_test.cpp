@@ -1,5 +1,7 @@
 // The verbose switch: a whole entry, case-sensitive, the last match wins,
 // and every match turns the console on again.
+#include "verbose.h"
+
 #include <gtest/gtest.h>
 #include <string.h>
 
@@ -7,7 +9,6 @@
 
 #include "argtable.h"
 #include "javacmd.h"
-#include "verbose.h"
 
 namespace {
 
