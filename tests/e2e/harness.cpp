@@ -272,16 +272,21 @@ std::vector<std::string> Record::All(const std::string& key) const {
   return values;
 }
 
-Record ReadRecord(const std::string& path) {
-  Record record;
+bool ReadWholeFile(const std::string& path, std::string& text) {
+  text.clear();
   FILE* f = fopen(path.c_str(), "rb");
-  if (f == nullptr) return record;
-  std::string text;
+  if (f == nullptr) return false;
   char chunk[4096];
   size_t got;
   while ((got = fread(chunk, 1, sizeof(chunk), f)) > 0) text.append(chunk, got);
   fclose(f);
-  record.present = true;
+  return true;
+}
+
+Record ReadRecord(const std::string& path) {
+  Record record;
+  std::string text;
+  record.present = ReadWholeFile(path, text);
   size_t at = 0;
   while (at < text.size()) {
     const size_t space = text.find(' ', at);

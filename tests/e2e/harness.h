@@ -94,6 +94,9 @@ struct Record {
 };
 
 Record ReadRecord(const std::string& path);
+
+// The whole file, or false when it cannot be read.
+bool ReadWholeFile(const std::string& path, std::string& text);
 bool FileExists(const std::string& path);
 
 // Sets (or with a null value, removes) a variable of the test program's

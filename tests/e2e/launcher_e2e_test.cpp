@@ -9,6 +9,7 @@
 #include "entry_class.h"
 #include "harness.h"
 #include "launcher_fixture.h"
+#include "tokens.h"
 
 using namespace e2e;
 
@@ -119,12 +120,6 @@ struct PassCase {
 };
 
 void PrintTo(const PassCase& c, std::ostream* os) { *os << c.name; }
-
-std::string Tokens(int from, int to) {
-  std::string s;
-  for (int k = from; k < to; ++k) s += (k == from ? "" : " ") + ("t" + std::to_string(k));
-  return s;
-}
 
 class PassThroughTest : public LauncherTest, public testing::WithParamInterface<PassCase> {};
 

@@ -27,13 +27,8 @@ std::string WindowsPath(std::string unixPath) {
 
 std::vector<std::string> Lines(const std::string& path) {
   std::vector<std::string> lines;
-  FILE* f = fopen(path.c_str(), "rb");
-  if (f == nullptr) return lines;
   std::string text;
-  char chunk[4096];
-  size_t got;
-  while ((got = fread(chunk, 1, sizeof(chunk), f)) > 0) text.append(chunk, got);
-  fclose(f);
+  if (!ReadWholeFile(path, text)) return lines;
   size_t at = 0;
   for (size_t nl; (nl = text.find('\n', at)) != std::string::npos; at = nl + 1) {
     lines.push_back(text.substr(at, nl - at));

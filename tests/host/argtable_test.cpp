@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "tokens.h"
+
 namespace {
 
 struct Table {
@@ -27,12 +29,6 @@ void Fill(Table& t, const std::string& tail) {
 
 std::vector<std::string> Entries(const Table& t) {
   return std::vector<std::string>(t.argv, t.argv + t.argc);
-}
-
-std::string Tokens(int from, int to) {  // "t<from> ... t<to-1>"
-  std::string s;
-  for (int k = from; k < to; ++k) s += (k == from ? "" : " ") + ("t" + std::to_string(k));
-  return s;
 }
 
 std::vector<std::string> TokenList(int from, int to) {

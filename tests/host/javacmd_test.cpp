@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "argtable.h"
+#include "tokens.h"
 
 namespace {
 
@@ -67,12 +68,6 @@ TEST_P(PassThroughTest, AppendsTheEntriesThatPass) {
   ASSERT_TRUE(got.ok);
   EXPECT_EQ(got.line, kFixed + c.passed);
   EXPECT_EQ(got.printed, "") << "quiet mode prints nothing";
-}
-
-std::string Tokens(int from, int to) {
-  std::string s;
-  for (int k = from; k < to; ++k) s += (k == from ? "" : " ") + ("t" + std::to_string(k));
-  return s;
 }
 
 INSTANTIATE_TEST_SUITE_P(

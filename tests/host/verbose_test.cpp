@@ -9,6 +9,7 @@
 
 #include "argtable.h"
 #include "javacmd.h"
+#include "tokens.h"
 
 namespace {
 
@@ -23,12 +24,6 @@ struct ScanCase {
 };
 
 void PrintTo(const ScanCase& c, std::ostream* os) { *os << c.name; }
-
-std::string Tokens(int from, int to) {
-  std::string s;
-  for (int k = from; k < to; ++k) s += (k == from ? "" : " ") + ("t" + std::to_string(k));
-  return s;
-}
 
 class ScanTest : public testing::TestWithParam<ScanCase> {};
 
