@@ -43,13 +43,13 @@ const char* FileType(HANDLE h) {
 // the test made inheritable. The handle was inherited if that value in this
 // process refers to the same file.
 std::string InheritedHandle() {
-  const std::string spec = Env("PLOVIK_TEST_HANDLE");
-  const size_t bar = spec.find('|');
+  const std::string handleAndPath = Env("PLOVIK_TEST_HANDLE");
+  const size_t bar = handleAndPath.find('|');
   if (bar == std::string::npos) return "not asked";
-  HANDLE h = reinterpret_cast<HANDLE>(strtoull(spec.substr(0, bar).c_str(), nullptr, 16));
+  HANDLE h = reinterpret_cast<HANDLE>(strtoull(handleAndPath.substr(0, bar).c_str(), nullptr, 16));
   BY_HANDLE_FILE_INFORMATION given, own;
   if (!GetFileInformationByHandle(h, &given)) return "absent";
-  HANDLE mine = CreateFileA(spec.substr(bar + 1).c_str(), 0,
+  HANDLE mine = CreateFileA(handleAndPath.substr(bar + 1).c_str(), 0,
                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (mine == INVALID_HANDLE_VALUE) return "cannot tell";

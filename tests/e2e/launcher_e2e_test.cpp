@@ -92,9 +92,10 @@ TEST_F(LauncherTest, ChildInheritsNoHandle) {
                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, &inheritable,
                             CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(file, INVALID_HANDLE_VALUE);
-  char spec[64 + MAX_PATH];
-  snprintf(spec, sizeof(spec), "%llx|%s", (unsigned long long)(ULONG_PTR)file, marker.c_str());
-  SetEnv("PLOVIK_TEST_HANDLE", spec);
+  char handleAndPath[64 + MAX_PATH];
+  snprintf(handleAndPath, sizeof(handleAndPath), "%llx|%s", (unsigned long long)(ULONG_PTR)file,
+           marker.c_str());
+  SetEnv("PLOVIK_TEST_HANDLE", handleAndPath);
 
   Launch direct;
   direct.commandLine = Quoted(inst.dir + "\\..\\jre\\bin\\java.exe", "");
