@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "win32_process.h"
+
 namespace {
 
 const int kRuns = 51;
@@ -43,17 +45,6 @@ long long StartedStamp(const std::string& record) {
   return (strncmp(text, "started ", 8) == 0 && colon != nullptr) ? atoll(colon + 1) : -1;
 }
 
-BOOL CALLBACK CloseBoxesOf(HWND window, LPARAM pid) {
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  char cls[16] = "";
-  GetClassNameA(window, cls, sizeof(cls));
-  if (owner == static_cast<DWORD>(pid) && strcmp(cls, "#32770") == 0 && IsWindowVisible(window)) {
-    PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-  }
-  return TRUE;
-}
-
 struct Sample {
   double ms = -1;
   SIZE_T peakWorkingSet = 0;
@@ -64,23 +55,18 @@ struct Sample {
 Sample StartOnce(const std::string& commandLine, DWORD flags, const std::string& record,
                  bool measureMemory) {
   DeleteFileA(record.c_str());
-  std::vector<char> line(commandLine.begin(), commandLine.end());
-  line.push_back('\0');
-  STARTUPINFOA si;
-  ZeroMemory(&si, sizeof(si));
-  si.cb = sizeof(si);
+  STARTUPINFOA si = EmptyStartupInfo();
   PROCESS_INFORMATION pi;
   LARGE_INTEGER t0;
   QueryPerformanceCounter(&t0);
   Sample sample;
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, flags, nullptr, nullptr, &si,
-                      &pi)) {
+  if (!StartWithCommandLine(commandLine, false, flags, nullptr, si, pi)) {
     fprintf(stderr, "cannot start %s: %lu\n", commandLine.c_str(), GetLastError());
     return sample;
   }
   bool measured = false;
   while (WaitForSingleObject(pi.hProcess, 1) == WAIT_TIMEOUT) {
-    EnumWindows(CloseBoxesOf, static_cast<LPARAM>(pi.dwProcessId));
+    for (HWND box : MessageBoxesOf(pi.dwProcessId)) PressOk(box);
     if (measureMemory && !measured &&
         GetFileAttributesA(record.c_str()) != INVALID_FILE_ATTRIBUTES) {
       PROCESS_MEMORY_COUNTERS counters;

@@ -9,7 +9,7 @@ step() { echo "lint: $*"; }
 
 step "clang-format"
 clang-format --dry-run -Werror launcher/*.cpp launcher/*.h tests/host/*.cpp tests/e2e/*.cpp \
-  tests/e2e/*.h tests/fuzz/*.cpp tests/fuzz/*.h bench/*.cpp || status=1
+  tests/e2e/*.h tests/fuzz/*.cpp tests/fuzz/*.h tests/common/*.h bench/*.cpp || status=1
 
 step "clang-tidy"
 clang-tidy --quiet -p build/host launcher/argtable.cpp launcher/installdir.cpp \

@@ -4,6 +4,7 @@
 #include <stdio.h>
 
 #include "entry_class.h"
+#include "win32_process.h"
 
 namespace e2e {
 
@@ -77,14 +78,9 @@ std::string FixedPart(const std::string& dir) {
 }
 
 DWORD StartError(const std::string& line) {
-  std::vector<char> copy(line.begin(), line.end());
-  copy.push_back('\0');
-  STARTUPINFOA si;
-  ZeroMemory(&si, sizeof(si));
-  si.cb = sizeof(si);
+  STARTUPINFOA si = EmptyStartupInfo();
   PROCESS_INFORMATION pi;
-  if (CreateProcessA(nullptr, copy.data(), nullptr, nullptr, FALSE,
-                     CREATE_NO_WINDOW | DETACHED_PROCESS, nullptr, nullptr, &si, &pi)) {
+  if (StartWithCommandLine(line, false, CREATE_NO_WINDOW | DETACHED_PROCESS, nullptr, si, pi)) {
     WaitForSingleObject(pi.hProcess, INFINITE);
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
@@ -98,23 +94,6 @@ std::string Quoted(const std::string& exe, const std::string& tail) {
 }
 
 namespace {
-
-struct BoxSearch {
-  DWORD pid;
-  std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectBox(HWND window, LPARAM param) {
-  BoxSearch* search = reinterpret_cast<BoxSearch*>(param);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
-  char cls[64] = "";
-  GetClassNameA(window, cls, sizeof(cls));
-  if (pid == search->pid && strcmp(cls, "#32770") == 0 && IsWindowVisible(window)) {
-    search->found.push_back(window);
-  }
-  return TRUE;
-}
 
 std::string WindowText(HWND window) {
   std::vector<char> text(GetWindowTextLengthA(window) + 2);
@@ -142,9 +121,7 @@ Outcome RunLauncher(const Launch& launch) {
   Outcome outcome;
   SECURITY_ATTRIBUTES inheritable = {sizeof(inheritable), nullptr, TRUE};
   HANDLE readEnd = nullptr, writeEnd = nullptr;
-  STARTUPINFOA si;
-  memset(&si, 0, sizeof(si));
-  si.cb = sizeof(si);
+  STARTUPINFOA si = EmptyStartupInfo();
   if (launch.pipeOutput) {
     EXPECT_TRUE(CreatePipe(&readEnd, &writeEnd, &inheritable, 1 << 16));
     SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
@@ -153,15 +130,12 @@ Outcome RunLauncher(const Launch& launch) {
     si.hStdError = writeEnd;
   }
   PROCESS_INFORMATION pi;
-  memset(&pi, 0, sizeof(pi));
-  std::vector<char> commandLine(launch.commandLine.begin(), launch.commandLine.end());
-  commandLine.push_back('\0');
-  outcome.started = CreateProcessA(
-      nullptr, commandLine.data(), nullptr, nullptr,
-      (launch.pipeOutput || launch.inheritHandles) ? TRUE : FALSE, launch.creationFlags, nullptr,
-      launch.currentDir.empty() ? nullptr : launch.currentDir.c_str(), &si, &pi);
+  outcome.started = StartWithCommandLine(
+      launch.commandLine, launch.pipeOutput || launch.inheritHandles, launch.creationFlags,
+      launch.currentDir.empty() ? nullptr : launch.currentDir.c_str(), si, pi);
+  const DWORD startError = GetLastError();
   if (writeEnd != nullptr) CloseHandle(writeEnd);
-  EXPECT_TRUE(outcome.started) << launch.commandLine << " error " << GetLastError();
+  EXPECT_TRUE(outcome.started) << launch.commandLine << " error " << startError;
   if (!outcome.started) {
     if (readEnd != nullptr) CloseHandle(readEnd);
     return outcome;
@@ -178,9 +152,7 @@ Outcome RunLauncher(const Launch& launch) {
       break;
     }
     if (launch.onPoll) launch.onPoll(pi.dwProcessId);
-    BoxSearch search = {pi.dwProcessId, {}};
-    EnumWindows(CollectBox, reinterpret_cast<LPARAM>(&search));
-    for (HWND box : search.found) {
+    for (HWND box : MessageBoxesOf(pi.dwProcessId)) {
       bool seen = false;
       for (HWND c : closing) seen = seen || (c == box && IsWindow(c));
       if (seen) continue;
@@ -192,7 +164,7 @@ Outcome RunLauncher(const Launch& launch) {
       if (launch.onBox) launch.onBox(b, pi.dwProcessId);
       outcome.boxes.push_back(b);
       closing.push_back(box);
-      PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+      PressOk(box);
     }
   }
   outcome.finished = WaitForSingleObject(pi.hProcess, 0) == WAIT_OBJECT_0;
